@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -385,10 +386,13 @@ void TMainForm::createToolBar()
                                  "Actn_RecordDelete", "Actn_RecordFirst", "Actn_RecordPrior",
                                  "Actn_RecordNext", "Actn_RecordLast", "actnRecordCalcu"};
     for (const char *name : order) {
-        if (name == nullptr)
+        if (name == nullptr) {
             m_toolBar->addSeparator();
-        else
-            m_toolBar->addAction(command(QString::fromLatin1(name)));
+            continue;
+        }
+        QAction *a = command(QString::fromLatin1(name));
+        a->setIconText(a->statusTip()); // the button shows the short hint, not the mnemonic
+        m_toolBar->addAction(a);
     }
 }
 
@@ -450,6 +454,9 @@ void TMainForm::FormShow()
 {
     setUpdatesEnabled(false);
     AutoOpenDatabase();
+    // The full work area also where no window manager carries out the maximise request.
+    if (screen())
+        setGeometry(screen()->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     setUpdatesEnabled(true);
     update();
