@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "Prompter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -113,7 +114,8 @@ double RoundTo2(double v)
 
 double RoundedShare(qint64 numerator, qint64 denominator)
 {
-    Q_ASSERT(denominator > 0);
+    if (denominator <= 0)
+        return 0.0; // no members, no share
     const qint64 magnitude = numerator < 0 ? -numerator : numerator;
     // round(100 * n / d) with halves away from zero, in whole numbers
     const qint64 hundredths = (200 * magnitude + denominator) / (2 * denominator);

@@ -11,8 +11,8 @@ namespace assess {
 
 // v rounded to two decimals, a half going away from zero.
 double RoundTo2(double v);
-// RoundTo2 of the exact quotient numerator / denominator (denominator > 0), computed in whole
-// numbers: 57 / 200 gives 0.29 although 0.285 has no exact binary form.
+// RoundTo2 of the exact quotient numerator / denominator, computed in whole numbers: 57 / 200
+// gives 0.29 although 0.285 has no exact binary form. 0 when the denominator is not above 0.
 double RoundedShare(qint64 numerator, qint64 denominator);
 
 struct Degrees

@@ -218,6 +218,10 @@ private slots:
             << CalcuRows{row(L, QStringLiteral("板"), 4, 1)} << "0 25 0"
             << "1.00 0.00 0.00 0.00|0.00 0.20 0.80 0.00|1.00 0.00 0.00 0.00"
             << "0.30 0.20 0.60 0.00" << "C级";
+        QTest::newRow("tie between C and D goes to C")
+            << CalcuRows{row(L, QStringLiteral("板"), 20, 13)} << "0 65 0"
+            << "1.00 0.00 0.00 0.00|0.00 0.00 0.50 0.50|1.00 0.00 0.00 0.00"
+            << "0.30 0.00 0.50 0.50" << "C级";
         QTest::newRow("counts with blanks around them")
             << CalcuRows{row(L, QStringLiteral("板"), QStringLiteral(" 10 "), QStringLiteral("1 "))}
             << "0 10 0" << "1.00 0.00 0.00 0.00|0.00 0.80 0.20 0.00|1.00 0.00 0.00 0.00"
