@@ -31,6 +31,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -63,6 +64,7 @@ TMainForm::TMainForm(const QString &appDir, QWidget *parent)
     InitMainWindow();
     // Every change of the active window re-evaluates the commands.
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(); });
+    connect(qApp, &QApplication::focusWindowChanged, this, [this] { UpdateCommandStates(); });
     connect(qApp, &QApplication::focusChanged, this, [this] { updateEditCommands(); });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateEditCommands(); });
     new AboutBox(this); // hidden until "关于"
@@ -78,6 +80,8 @@ void TMainForm::InitMainWindow()
     createCommands();
     createMenus();
     createToolBar();
+    createFileCommands();
+    createViewCommands();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     startup::EnsureWorkingDirectories(m_appDir);
     UpdateCommandStates();
@@ -460,17 +464,6 @@ void TMainForm::FormShow()
     setWindowState(windowState() | Qt::WindowMaximized);
     setUpdatesEnabled(true);
     update();
-}
-
-void TMainForm::AutoOpenDatabase()
-{
-    // The report windows arrive with the database files; until then there is nothing to open.
-}
-
-bool TMainForm::FormCloseQuery()
-{
-    appState().closeCancelled = false;
-    return !appState().closeCancelled;
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ChildWin.h"
+
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QActionGroup;
@@ -13,7 +16,7 @@ class QToolBar;
 class QWidget;
 
 // The multiple-document frame: menus, tool bar, status bar and every command of the program.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public ChildHost
 {
     Q_OBJECT
 
@@ -22,7 +25,15 @@ public:
     explicit TMainForm(const QString &appDir, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    QAction *command(const QString &name) const { return m_commands.value(name); }
+    QAction *command(const QString &name) const override { return m_commands.value(name); }
+    bool saveChild(TfrmChildWin *child) override;
+    void SyncViewChecks() override;
+    void SyncBrowseFindChecks() override;
+
+    // Opens path in a new report window.
+    TfrmChildWin *OpenDatabaseWindow(const QString &path);
+    TfrmChildWin *activeChild() const;
+    QList<TfrmChildWin *> children() const;
     QMdiArea *mdiArea() const { return m_mdi; }
     QToolBar *toolBar() const { return m_toolBar; }
 
@@ -46,6 +57,11 @@ private:
     void AutoOpenDatabase();
     bool FormCloseQuery();
     void updateEditCommands();
+    void createFileCommands();
+    void createViewCommands();
+    void activeWindowChanged(QMdiSubWindow *window);
+    QString lastOpenName;
+    QString lastSaveName;
     void openBesideProgram(const QString &fileName, const QString &missingPrefix,
                            const QString &guardMessage);
     QAction *addCommand(const QString &name, const QString &caption, const QString &hint,
@@ -59,4 +75,6 @@ private:
     bool m_firstShow = true;
     bool m_tileVertical = false;
     QWidget *m_editTarget = nullptr;
+    QActionGroup *m_windowList = nullptr;
+    QPointer<TfrmChildWin> m_activeChild;
 };

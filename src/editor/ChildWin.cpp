@@ -1,0 +1,565 @@
+#include "ChildWin.h"
+
+#include "AppError.h"
+#include "AppState.h"
+#include "CalcuStore.h"
+#include "CalcuTable.h"
+#include "Clock.h"
+#include "DataModule.h"
+#include "Dataset.h"
+#include "DateText.h"
+#include "Guard.h"
+#include "IniFile.h"
+#include "PageSettings.h"
+#include "Prompter.h"
+#include "ReportDatabase.h"
+#include "Sql.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+enum class Kind { Text, Mirror, TrustDate, Date, Area, Memo, Combo };
+
+struct Binding
+{
+    const char *column;
+    const char *control;
+    Kind kind;
+    const char *copy = nullptr; // read-only copy on the report page
+};
+
+// ProjectTab columns and the controls that show them, in load and store order.
+const Binding Bindings[] = {
+    {"FileNo", "labedtFileNo", Kind::Text},
+    {"Client", "labedtClient1", Kind::Mirror, "labedtClient2"},
+    {"TrustDate", "dtpickTrustDate1", Kind::TrustDate, "labedtTrustDate2"},
+    {"LinkMan", "labedtLinkMan", Kind::Text},
+    {"LinkPhone", "labedtLinkPhone1", Kind::Mirror, "labedtLinkPhone2"},
+    {"Address", "labedtAddress1", Kind::Mirror, "labedtAddress2"},
+    {"PropertyRightMan", "labedtPropertyRightMan1", Kind::Mirror, "labedtPropertyRightMan2"},
+    {"BldgPurpose", "cbbBldgPurpose", Kind::Combo},
+    {"BuildYear", "labedtBuildYear", Kind::Text},
+    {"StrucStyle", "cbbStrucStyle", Kind::Combo},
+    {"BuildAreaHowff", "labedtBuildAreaHowff", Kind::Area},
+    {"BuildAreaTrade", "labedtBuildAreaTrade", Kind::Area},
+    {"BuildAreaGarage", "labedtBuildAreaGarage", Kind::Area},
+    {"BuildAreaFactory", "labedtBuildAreaFactory", Kind::Area},
+    {"BuildAreaOther", "labedtBuildAreaOther", Kind::Area},
+    {"PlaneShape", "cbbPlaneShape", Kind::Combo},
+    {"Layers", "labedtLayers", Kind::Text},
+    {"PropertyRightAttr", "cbbPropertyRightAttr", Kind::Combo},
+    {"PropertyRightCertificate", "labedtPropertyRightCertificate1", Kind::Mirror,
+     "labedtPropertyRightCertificate2"},
+    {"Memory", "labedtMemory", Kind::Text},
+    {"ApprPurpose", "labedtApprPurpose1", Kind::Mirror, "labedtApprPurpose2"},
+    {"ApprCircs", "memApprCircs", Kind::Memo},
+    {"ShatterReason0", "memShatterReason", Kind::Memo},
+    {"ApprConclusion", "memApprConclusion", Kind::Memo},
+    {"DisposalAdvi", "memDisposalAdvi", Kind::Memo},
+    {"Surveyor", "labedtAppraiser1", Kind::Text},
+    {"ApprUnit", "labedtApprUnit", Kind::Text},
+    {"Appraiser", "labedtAppraiser", Kind::Text},
+    {"Assessor", "labedtAssessor", Kind::Text},
+    {"AuthorizedMan", "labedtAuthorizedMan", Kind::Text},
+    {"ApprDate", "dtpickApprDate", Kind::Date},
+};
+
+const char *const AreaFields[] = {"labedtBuildAreaHowff", "labedtBuildAreaTrade", "labedtBuildAreaGarage",
+                                  "labedtBuildAreaFactory", "labedtBuildAreaOther"};
+
+QString S(const char *s)
+{
+    return QString::fromLatin1(s);
+}
+
+bool loading()
+{
+    return appState().loadingWindow;
+}
+
+} // namespace
+
+QString &OldFileNo()
+{
+    static QString value;
+    return value;
+}
+
+TfrmChildWin::TfrmChildWin(ChildHost *host, QWidget *parent)
+    : QWidget(parent), m_host(host),
+      m_connection(reportdb::uniqueConnectionName(QStringLiteral("report"))),
+      m_reportQuery(std::make_unique<Dataset>(m_connection)),
+      m_calcuQuery(std::make_unique<Dataset>(m_connection))
+{
+    setObjectName(QStringLiteral("frmChildWin"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildWindow();
+    FormCreate();
+}
+
+TfrmChildWin::~TfrmChildWin()
+{
+    // FormDestroy: datasets, then the connection, then the Window-menu entry.
+    if (m_list)
+        m_list->setModel(nullptr);
+    m_reportQuery->close();
+    m_calcuQuery->close();
+    reportdb::close(m_connection);
+    delete WindowMenuItem;
+    if (m_host) {
+        for (const char *name : {"actnView2", "actnView1", "actnView0", "actnEditFind", "actnEditBrowser"}) {
+            if (QAction *a = m_host->command(S(name)))
+                a->setChecked(false);
+        }
+    }
+}
+
+QLineEdit *TfrmChildWin::edit(const QString &name) const
+{
+    return findChild<QLineEdit *>(name);
+}
+
+QPlainTextEdit *TfrmChildWin::memo(const QString &name) const
+{
+    return findChild<QPlainTextEdit *>(name);
+}
+
+QComboBox *TfrmChildWin::combo(const QString &name) const
+{
+    return findChild<QComboBox *>(name);
+}
+
+QDateTimeEdit *TfrmChildWin::picker(const QString &name) const
+{
+    return findChild<QDateTimeEdit *>(name);
+}
+
+void TfrmChildWin::showPage(int i)
+{
+    if (i < 0 || i >= m_notebook->count())
+        return;
+    m_tabSet->setCurrentIndex(i);
+    m_notebook->setCurrentIndex(i);
+}
+
+void TfrmChildWin::FormCreate()
+{
+    DatabasePath = appState().currentDatabasePath;
+    m_grid->setColumnCount(assess::CalcuColumnCount);
+    m_grid->setHorizontalHeaderLabels(assess::calcuHeadings());
+    connect(m_tabSet, &QTabBar::currentChanged, this, [this](int i) {
+        m_notebook->setCurrentIndex(i); // TabSet1Click
+        if (m_host)
+            m_host->SyncViewChecks();
+    });
+    connect(m_leftPages, &QTabWidget::currentChanged, this, [this](int i) {
+        if (!m_host)
+            return;
+        if (i == 0 || i == 1) { // PageControl1Change
+            m_host->command(S("actnEditBrowser"))->setChecked(i == 0);
+            m_host->command(S("actnEditFind"))->setChecked(i == 1);
+        }
+    });
+    installInputFilters();
+
+    const bool ok = guarded([&] {
+        BindDatabase(DatabasePath);
+        m_reportQuery->setSql(QStringLiteral("select * from ProjectTab"));
+        m_reportQuery->open();
+        m_bound = true;
+        if (m_reportQuery->isEmpty()) {
+            // An empty database gets one blank report at once.
+            m_reportQuery->append();
+            ClearForm();
+            FormToRecord(*m_reportQuery);
+            m_reportQuery->post();
+        }
+    });
+    attachChangeHandlers();
+    if (ok) {
+        guarded([&] {
+            m_reportQuery->first();
+            RecordToForm(*m_reportQuery);
+            const assess::CalcuRows rows =
+                assess::LoadCalcuRows(m_reportQuery->database(), m_reportQuery->text(QStringLiteral("FileNo")));
+            m_grid->setRowCount(rows.size());
+            for (int r = 0; r < rows.size(); ++r) {
+                for (int c = 0; c < assess::CalcuColumnCount; ++c)
+                    m_grid->setItem(r, c, new QTableWidgetItem(rows.at(r).at(c)));
+            }
+        });
+    }
+    showPage(0);
+    m_scroll2->verticalScrollBar()->setValue(0);
+    Modified = false;
+}
+
+void TfrmChildWin::BindDatabase(const QString &path)
+{
+    m_reportQuery->close();
+    m_calcuQuery->close();
+    reportdb::close(m_connection);
+    reportdb::open(path, m_connection);
+}
+
+void TfrmChildWin::installInputFilters()
+{
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+    m_scroll1->viewport()->installEventFilter(this);
+    m_scroll2->viewport()->installEventFilter(this);
+}
+
+void TfrmChildWin::attachChangeHandlers()
+{
+    const auto mark = [this] { MarkModified(); };
+    const QSet<QString> own = {S("labedtFileNo"), S("labedtClient1"), S("labedtAddress1"),
+                               S("labedtPropertyRightMan1"), S("labedtApprPurpose1"),
+                               S("labedtPropertyRightCertificate1"), S("labedtLinkPhone1"),
+                               S("labedtBuildAreaHowff"), S("labedtBuildAreaTrade"), S("labedtBuildAreaGarage"),
+                               S("labedtBuildAreaFactory"), S("labedtBuildAreaOther")};
+    for (QLineEdit *e : findChildren<QLineEdit *>()) {
+        if (e->objectName().startsWith(QLatin1String("labedt")) && !own.contains(e->objectName()))
+            connect(e, &QLineEdit::textChanged, this, mark);
+    }
+    for (QPlainTextEdit *m : findChildren<QPlainTextEdit *>())
+        connect(m, &QPlainTextEdit::textChanged, this, mark);
+    for (QComboBox *c : findChildren<QComboBox *>()) {
+        if (c->objectName().startsWith(QLatin1String("cbb")))
+            connect(c, &QComboBox::currentTextChanged, this, mark);
+    }
+    for (QDateTimeEdit *d : findChildren<QDateTimeEdit *>()) {
+        if (d->objectName() != QLatin1String("dtpickTrustDate1"))
+            connect(d, &QDateTimeEdit::dateTimeChanged, this, mark);
+    }
+    // Mirrors: the read-only copy follows the intake field on every change.
+    for (const Binding &b : Bindings) {
+        if (b.kind == Kind::Mirror)
+            mirror(S(b.control), S(b.copy));
+    }
+    connect(picker(S("dtpickTrustDate1")), &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime &dt) {
+        edit(S("labedtTrustDate2"))->setText(datetext::format(dt.date(), datetext::ChineseDate));
+        Modified = !loading();
+    });
+    connect(edit(S("labedtFileNo")), &QLineEdit::textChanged, this, [this] { Modified = !loading(); });
+    for (const char *name : AreaFields)
+        connect(edit(S(name)), &QLineEdit::textChanged, this, [this] { UpdateAreaSum(); });
+}
+
+void TfrmChildWin::mirror(const QString &from, const QString &to)
+{
+    QLineEdit *source = edit(from);
+    QLineEdit *copy = edit(to);
+    connect(source, &QLineEdit::textChanged, this, [this, copy](const QString &text) {
+        copy->setText(text);
+        Modified = !loading();
+    });
+}
+
+void TfrmChildWin::MarkModified()
+{
+    Modified = !loading();
+}
+
+QString TfrmChildWin::formatArea(double v)
+{
+    return QString::number(v, 'g', 15);
+}
+
+QString TfrmChildWin::SumAreas(const QStringList &texts)
+{
+    double sum = 0;
+    for (const QString &t : texts) {
+        bool ok = false;
+        const double d = t.trimmed().toDouble(&ok);
+        if (ok)
+            sum += d;
+    }
+    return formatArea(sum);
+}
+
+void TfrmChildWin::UpdateAreaSum()
+{
+    if (loading())
+        return;
+    QStringList texts;
+    for (const char *name : AreaFields)
+        texts << edit(S(name))->text();
+    edit(S("labedtSum"))->setText(SumAreas(texts));
+}
+
+void TfrmChildWin::RecordToForm(Dataset &ds)
+{
+    if (ds.isEmpty())
+        return;
+    const QDateTime now = appClock().now();
+    for (const Binding &b : Bindings) {
+        const QString column = S(b.column);
+        switch (b.kind) {
+        case Kind::Text:
+        case Kind::Area: {
+            QString text = ds.text(column);
+            if (b.kind == Kind::Area && !ds.isNull(column))
+                text = formatArea(ds.number(column));
+            edit(S(b.control))->setText(text);
+            break;
+        }
+        case Kind::Mirror:
+            edit(S(b.control))->setText(ds.text(column));
+            edit(S(b.copy))->setText(ds.text(column));
+            break;
+        case Kind::TrustDate:
+        case Kind::Date: {
+            const QDateTime dt = ds.dateTime(column).value_or(now);
+            picker(S(b.control))->setDateTime(dt);
+            if (b.copy)
+                edit(S(b.copy))->setText(datetext::format(dt.date(), datetext::ChineseDate));
+            break;
+        }
+        case Kind::Memo:
+            memo(S(b.control))->setPlainText(ds.text(column));
+            break;
+        case Kind::Combo:
+            combo(S(b.control))->setCurrentText(ds.text(column));
+            break;
+        }
+    }
+    ReadPageSettings(ds);
+}
+
+void TfrmChildWin::ClearForm()
+{
+    for (const Binding &b : Bindings) {
+        switch (b.kind) {
+        case Kind::Text:
+        case Kind::Area:
+            edit(S(b.control))->clear();
+            break;
+        case Kind::Mirror:
+            edit(S(b.control))->clear();
+            edit(S(b.copy))->clear();
+            break;
+        case Kind::Memo:
+            memo(S(b.control))->clear();
+            break;
+        case Kind::Combo:
+            combo(S(b.control))->setCurrentText(QString());
+            break;
+        case Kind::TrustDate:
+        case Kind::Date:
+            break;
+        }
+    }
+    const QDateTime now = appClock().now();
+    picker(S("dtpickTrustDate1"))->setDateTime(now);
+    picker(S("dtpickApprDate"))->setDateTime(now);
+    edit(S("labedtTrustDate2"))->setText(datetext::format(now.date(), datetext::ChineseDatePadded));
+    LoadPageDefaults();
+}
+
+void TfrmChildWin::FormToRecord(Dataset &ds)
+{
+    if (ds.state() == Dataset::State::Browse) {
+        if (ds.isEmpty())
+            ds.append();
+        else
+            ds.edit();
+    }
+    for (const Binding &b : Bindings) {
+        const QString column = S(b.column);
+        switch (b.kind) {
+        case Kind::Text:
+            ds.setText(column, edit(S(b.control))->text());
+            break;
+        case Kind::Mirror:
+            ds.setText(column, edit(S(b.copy))->text());
+            break;
+        case Kind::Area: {
+            const QString text = edit(S(b.control))->text();
+            if (text.isEmpty())
+                ds.setNull(column);
+            else
+                ds.setText(column, text); // checked as a number when the row is stored
+            break;
+        }
+        case Kind::TrustDate:
+        case Kind::Date:
+            ds.setDateTime(column, picker(S(b.control))->dateTime());
+            break;
+        case Kind::Memo:
+            ds.setText(column, memo(S(b.control))->toPlainText());
+            break;
+        case Kind::Combo:
+            ds.setText(column, combo(S(b.control))->currentText());
+            break;
+        }
+    }
+    WritePageSettings(ds);
+}
+
+QString TfrmChildWin::columnLabel(const QString &column) const
+{
+    for (const Binding &b : Bindings) {
+        if (column == QLatin1String(b.column)) {
+            if (QWidget *w = findChild<QWidget *>(S(b.control)))
+                return w->accessibleName();
+        }
+    }
+    return column;
+}
+
+void TfrmChildWin::storeReport()
+{
+    if (!m_bound)
+        throw AppError(QStringLiteral("数据库没有打开，不能保存。"));
+    try {
+        FormToRecord(*m_reportQuery);
+        const QString fileNo = edit(S("labedtFileNo"))->text();
+        assess::CalcuRows rows;
+        for (int r = 0; r < m_grid->rowCount(); ++r) {
+            assess::CalcuRow row;
+            for (int c = 0; c < assess::CalcuColumnCount; ++c) {
+                const QTableWidgetItem *item = m_grid->item(r, c);
+                row[c] = item ? item->text() : QString();
+            }
+            rows << row;
+        }
+        m_reportQuery->post([&] { assess::SaveCalcuRows(m_reportQuery->database(), fileNo, rows); });
+    } catch (const AppError &e) {
+        // Name the field as the user sees it, not the column.
+        QString text = e.message();
+        for (const Binding &b : Bindings) {
+            const QString quoted = QStringLiteral("“%1”").arg(S(b.column));
+            if (text.contains(quoted))
+                text.replace(quoted, QStringLiteral("“%1”").arg(columnLabel(S(b.column))));
+        }
+        throw AppError(text);
+    }
+    Modified = false;
+}
+
+void TfrmChildWin::labedtFileNoExit()
+{
+    if (!m_bound)
+        return;
+    guarded([&] {
+        sql::exec(m_reportQuery->database(),
+                  QStringLiteral("update CalcuData set FileNo =:Str where CalcuData.FileNo=:Str1"),
+                  {{QStringLiteral("Str"), edit(S("labedtFileNo"))->text()}, {QStringLiteral("Str1"), OldFileNo()}});
+    });
+}
+
+void TfrmChildWin::FormActivate()
+{
+    if (WindowMenuItem)
+        WindowMenuItem->setChecked(true);
+    appState().loadingWindow = false;
+    if (m_host) {
+        m_host->SyncBrowseFindChecks();
+        m_host->SyncViewChecks();
+    }
+}
+
+void TfrmChildWin::FormDeactivate()
+{
+    if (WindowMenuItem)
+        WindowMenuItem->setChecked(false);
+    if (m_host) {
+        for (const char *name : {"actnView2", "actnView1", "actnView0", "actnEditFind", "actnEditBrowser"})
+            m_host->command(S(name))->setChecked(false);
+    }
+}
+
+void TfrmChildWin::closeEvent(QCloseEvent *event)
+{
+    appState().closeCancelled = false;
+    if (Modified && !m_closeDecided) {
+        const Prompter::Button answer =
+            prompter().question(QStringLiteral("数据已被更改,保存吗?"),
+                                Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Yes);
+        if (answer == Prompter::Cancel) {
+            appState().closeCancelled = true;
+            event->ignore();
+            return;
+        }
+        // A report that could not be stored stays open with the user's edits.
+        if (answer == Prompter::Yes && m_host && !m_host->saveChild(this)) {
+            appState().closeCancelled = true;
+            event->ignore();
+            return;
+        }
+    }
+    // RememberLastDatabase
+    guarded([&] {
+        IniFile(appState().configPath()).writeString(QStringLiteral("Commond"), QStringLiteral("OpenFileName"), DatabasePath);
+    });
+    event->accept();
+}
+
+bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            break;
+        if (qobject_cast<QPlainTextEdit *>(watched) || (watched->parent() && qobject_cast<QPlainTextEdit *>(watched->parent())))
+            break; // a new line in a memo
+        if (watched->parent() == m_grid->viewport())
+            break; // the cell editor commits its text
+        if (watched == m_grid || watched == m_grid->viewport()) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(m_grid, &tab);
+            return true;
+        }
+        if (auto *w = qobject_cast<QWidget *>(watched)) {
+            if (w->window() == window() && isAncestorOf(w)) {
+                focusNextChild();
+                return true;
+            }
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+        if (watched == edit(S("labedtFileNo")))
+            OldFileNo() = edit(S("labedtFileNo"))->text();
+        if (auto *w = qobject_cast<QWidget *>(watched); w && m_panel2 && m_panel2->isAncestorOf(w))
+            UpdateAreaSum();
+        break;
+    case QEvent::FocusOut:
+        if (watched == edit(S("labedtFileNo")))
+            labedtFileNoExit();
+        break;
+    case QEvent::Wheel:
+        if (watched == m_scroll1->viewport() || watched == m_scroll2->viewport()) {
+            auto *area = watched == m_scroll1->viewport() ? m_scroll1 : m_scroll2;
+            const int step = static_cast<QWheelEvent *>(event)->angleDelta().y() < 0 ? 20 : -20;
+            area->verticalScrollBar()->setValue(area->verticalScrollBar()->value() + step);
+            area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + step);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
