@@ -70,7 +70,15 @@ TMainForm::TMainForm(const QString &appDir, QWidget *parent)
     new AboutBox(this); // hidden until "关于"
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The report windows go first, while the commands they untick still exist.
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        sub->disconnect(this);
+    m_mdi->disconnect(this);
+    delete m_mdi;
+    m_mdi = nullptr;
+}
 
 void TMainForm::InitMainWindow()
 {
