@@ -72,6 +72,9 @@ TMainForm::TMainForm(const QString &appDir, QWidget *parent)
 
 TMainForm::~TMainForm()
 {
+    // No focus or clipboard news reaches a window being torn down.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     // The report windows go first, while the commands they untick still exist.
     for (QMdiSubWindow *sub : m_mdi->subWindowList())
         sub->disconnect(this);
