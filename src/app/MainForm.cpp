@@ -72,6 +72,7 @@ TMainForm::TMainForm(const QString &appDir, QWidget *parent)
 
 TMainForm::~TMainForm()
 {
+    setActiveReportLookup(nullptr);
     // No focus or clipboard news reaches a window being torn down.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
@@ -319,6 +320,12 @@ void TMainForm::createCommands()
             about->exec();
     });
     connect(command(S("Actn_FileExit")), &QAction::triggered, this, &QWidget::close);
+    connect(command(S("actnRecordCalcu")), &QAction::triggered, this, [this] {
+        if (TfrmChildWin *child = activeChild())
+            child->computeDangerGrade();
+    });
+    // The report pages read the active window's entries.
+    setActiveReportLookup([this]() -> const ReportEntrySource * { return activeChild(); });
 }
 
 void TMainForm::openBesideProgram(const QString &fileName, const QString &missingPrefix,

@@ -4,6 +4,8 @@
 #include "AppState.h"
 #include "CalcuStore.h"
 #include "CalcuTable.h"
+#include "Chooser.h"
+#include "DangerGrade.h"
 #include "Clock.h"
 #include "DataModule.h"
 #include "Dataset.h"
@@ -179,6 +181,7 @@ void TfrmChildWin::FormCreate()
             m_host->command(S("actnEditFind"))->setChecked(i == 1);
         }
     });
+    wireCalculationTable();
     installInputFilters();
 
     const bool ok = guarded([&] {
@@ -199,13 +202,8 @@ void TfrmChildWin::FormCreate()
         guarded([&] {
             m_reportQuery->first();
             RecordToForm(*m_reportQuery);
-            const assess::CalcuRows rows =
-                assess::LoadCalcuRows(m_reportQuery->database(), m_reportQuery->text(QStringLiteral("FileNo")));
-            m_grid->setRowCount(rows.size());
-            for (int r = 0; r < rows.size(); ++r) {
-                for (int c = 0; c < assess::CalcuColumnCount; ++c)
-                    m_grid->setItem(r, c, new QTableWidgetItem(rows.at(r).at(c)));
-            }
+            setGridRows(assess::LoadCalcuRows(m_reportQuery->database(),
+                                              m_reportQuery->text(QStringLiteral("FileNo"))));
         });
     }
     showPage(0);
@@ -434,15 +432,7 @@ void TfrmChildWin::storeReport()
     try {
         FormToRecord(*m_reportQuery);
         const QString fileNo = edit(S("labedtFileNo"))->text();
-        assess::CalcuRows rows;
-        for (int r = 0; r < m_grid->rowCount(); ++r) {
-            assess::CalcuRow row;
-            for (int c = 0; c < assess::CalcuColumnCount; ++c) {
-                const QTableWidgetItem *item = m_grid->item(r, c);
-                row[c] = item ? item->text() : QString();
-            }
-            rows << row;
-        }
+        const assess::CalcuRows rows = gridRows();
         m_reportQuery->post([&] { assess::SaveCalcuRows(m_reportQuery->database(), fileNo, rows); });
     } catch (const AppError &e) {
         // Name the field as the user sees it, not the column.
@@ -562,4 +552,151 @@ bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+ReportEntries TfrmChildWin::reportEntries() const
+{
+    ReportEntries e;
+    const auto t = [this](const char *name) { return edit(S(name))->text(); };
+    const auto c = [this](const char *name) { return combo(S(name))->currentText(); };
+    const auto m = [this](const char *name) { return memo(S(name))->toPlainText(); };
+    e.labedtFileNo = t("labedtFileNo");
+    e.labedtClient2 = t("labedtClient2");
+    e.labedtLinkPhone2 = t("labedtLinkPhone2");
+    e.dtpickTrustDate1 = picker(S("dtpickTrustDate1"))->date();
+    e.labedtAddress2 = t("labedtAddress2");
+    e.labedtPropertyRightMan2 = t("labedtPropertyRightMan2");
+    e.cbbBldgPurpose = c("cbbBldgPurpose");
+    e.labedtBuildYear = t("labedtBuildYear");
+    e.cbbStrucStyle = c("cbbStrucStyle");
+    e.labedtSum = t("labedtSum");
+    e.cbbPlaneShape = c("cbbPlaneShape");
+    e.labedtLayers = t("labedtLayers");
+    e.cbbPropertyRightAttr = c("cbbPropertyRightAttr");
+    e.labedtPropertyRightCertificate2 = t("labedtPropertyRightCertificate2");
+    e.labedtMemory = t("labedtMemory");
+    e.labedtApprPurpose2 = t("labedtApprPurpose2");
+    e.memApprCircs = m("memApprCircs");
+    e.memShatterReason = m("memShatterReason");
+    e.memApprConclusion = m("memApprConclusion");
+    e.memDisposalAdvi = m("memDisposalAdvi");
+    e.labedtApprUnit = t("labedtApprUnit");
+    e.labedtAppraiser = t("labedtAppraiser");
+    e.labedtAssessor = t("labedtAssessor");
+    e.labedtAuthorizedMan = t("labedtAuthorizedMan");
+    e.dtpickApprDate = picker(S("dtpickApprDate"))->date();
+    e.labedtAppraiser1 = t("labedtAppraiser1");
+    return e;
+}
+
+QList<std::array<QString, 7>> TfrmChildWin::gridRows() const
+{
+    assess::CalcuRows rows;
+    for (int r = 0; r < m_grid->rowCount(); ++r) {
+        assess::CalcuRow row;
+        for (int c = 0; c < assess::CalcuColumnCount; ++c) {
+            const QTableWidgetItem *item = m_grid->item(r, c);
+            row[c] = item ? item->text() : QString();
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+void TfrmChildWin::setGridRows(const QList<std::array<QString, 7>> &rows, int current)
+{
+    const QSignalBlocker block(m_grid);
+    const int column = qMax(1, m_grid->currentColumn());
+    m_grid->setRowCount(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < assess::CalcuColumnCount; ++c) {
+            auto *item = new QTableWidgetItem(rows.at(r).at(c));
+            if (c == assess::ColPartNumber)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable); // row numbers
+            m_grid->setItem(r, c, item);
+        }
+    }
+    if (current >= 0 && current < rows.size())
+        m_grid->setCurrentCell(current, column);
+}
+
+void TfrmChildWin::wireCalculationTable()
+{
+    const auto rowAction = [this](const char *name, int (*op)(assess::CalcuRows &, int)) {
+        connect(findChild<QAction *>(S(name)), &QAction::triggered, this, [this, op] {
+            assess::CalcuRows rows = gridRows();
+            const int current = op(rows, m_grid->currentRow());
+            setGridRows(rows, current);
+            Modified = !loading();
+        });
+    };
+    rowAction("actnDangerGradeAdd", [](assess::CalcuRows &rows, int) { return assess::addCalcuRow(rows); });
+    rowAction("actnDangerGradeInsert", &assess::insertCalcuRow);
+    rowAction("actnDangerGradeDel", &assess::deleteCalcuRow);
+
+    // PopupMenu2: the three row actions and the grade command.
+    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const char *name : {"actnDangerGradeAdd", "actnDangerGradeInsert", "actnDangerGradeDel"})
+        m_grid->addAction(findChild<QAction *>(S(name)));
+    if (m_host) {
+        auto *sep = new QAction(m_grid);
+        sep->setSeparator(true);
+        m_grid->addAction(sep);
+        m_grid->addAction(m_host->command(S("actnRecordCalcu")));
+    }
+    connect(m_grid, &QTableWidget::itemChanged, this, [this] { Modified = !loading(); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { FillChooser(); });
+    connect(m_chooser, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        const int row = m_grid->currentRow();
+        const int column = m_grid->currentColumn();
+        if (row < 0 || column <= 0)
+            return;
+        const assess::ChooserEntry entry{item->text(0), item->text(1)};
+        m_grid->setItem(row, column, new QTableWidgetItem(assess::choiceText(column, entry)));
+        FillChooser();
+    });
+}
+
+void TfrmChildWin::FillChooser()
+{
+    m_chooser->clear();
+    const int row = m_grid->currentRow();
+    const int column = m_grid->currentColumn();
+    if (row < 0 || column < 0)
+        return;
+    const assess::ChooserContent content = assess::chooserContent(column);
+    QList<assess::ChooserEntry> entries = content.entries;
+    if (column == assess::ColCorrespondingFileItem) {
+        const auto cell = [&](int c) { const QTableWidgetItem *i = m_grid->item(row, c); return i ? i->text() : QString(); };
+        guarded([&] { entries << assess::lookUpClauses(cell(assess::ColBldgConstitute), cell(assess::ColComponentStructure)); });
+    }
+    m_chooser->setColumnCount(qMax(1, int(content.columns.size())));
+    QStringList headings;
+    for (const assess::ChooserColumn &c : content.columns)
+        headings << c.heading;
+    m_chooser->setHeaderLabels(headings);
+    m_chooser->setHeaderHidden(headings.isEmpty());
+    const QTableWidgetItem *currentItem = m_grid->item(row, column);
+    const QString current = currentItem ? currentItem->text() : QString();
+    for (const assess::ChooserEntry &e : entries) {
+        auto *item = new QTreeWidgetItem(m_chooser, {e.caption, e.text});
+        item->setToolTip(1, e.text);
+        if (!current.isEmpty() && assess::choiceText(column, e) == current) {
+            // The entry that the cell holds now stands out in green.
+            for (int c = 0; c < 2; ++c) {
+                item->setBackground(c, QColor(0, 128, 0));
+                item->setForeground(c, Qt::white);
+            }
+            m_chooser->scrollToItem(item);
+        }
+    }
+}
+
+void TfrmChildWin::computeDangerGrade()
+{
+    guarded([this] {
+        const assess::DangerGrade result = assess::ComputeDangerGrade(gridRows());
+        findChild<QPlainTextEdit *>(S("Memo1"))->setPlainText(result.memoLines().join(QLatin1Char('\n')));
+        assess::announceDangerGrade(result);
+    });
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ReportEntries.h"
+
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class Dataset;
@@ -34,7 +37,7 @@ public:
 };
 
 // The editor of one open report database: one report at a time on three pages.
-class TfrmChildWin : public QWidget
+class TfrmChildWin : public QWidget, public ReportEntrySource
 {
     Q_OBJECT
 
@@ -80,6 +83,14 @@ public:
     // Shows notebook page i and keeps the tab set in line.
     void showPage(int i);
 
+    ReportEntries reportEntries() const override;
+
+    // The calculation table as rows of texts, and back.
+    QList<std::array<QString, 7>> gridRows() const;
+    void setGridRows(const QList<std::array<QString, 7>> &rows, int current = -1);
+    // Computes the danger grade into Memo1 and announces it (the grade command).
+    void computeDangerGrade();
+
     static QString formatArea(double v);
     static QString SumAreas(const QStringList &texts);
 
@@ -100,6 +111,8 @@ private:
     void mirror(const QString &from, const QString &to);
     void labedtFileNoExit();
     void installInputFilters();
+    void wireCalculationTable();
+    void FillChooser();
     QString columnLabel(const QString &column) const;
 
     ChildHost *m_host;

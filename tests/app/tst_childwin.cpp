@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QSqlQuery>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -348,6 +349,55 @@ private slots:
             QCOMPARE(queryValue(m_dir.filePath(target), QStringLiteral("select count(*) from ProjectTab")).toInt(), 3);
         else if (existing)
             QCOMPARE(queryValue(m_dir.filePath(QStringLiteral("old.had")), QStringLiteral("select count(*) from ProjectTab")).toInt(), 1);
+    }
+
+    void calculationTableAndGrade()
+    {
+        ScriptedPrompter p;
+        TMainForm form(m_dir.path());
+        QDir().mkpath(m_dir.filePath(QStringLiteral("Resource")));
+        QFile::remove(m_dir.filePath(QStringLiteral("Resource/ApprStandar.mdb")));
+        QVERIFY(QFile::copy(QStringLiteral(LUMAREL_APPDIR "/Resource/ApprStandar.mdb"),
+                            m_dir.filePath(QStringLiteral("Resource/ApprStandar.mdb"))));
+        const QString path = makeDatabase(QStringLiteral("calc.had"), 1);
+        TfrmChildWin *child = open(form, path);
+        QTableWidget *grid = child->grid();
+
+        // Row actions keep the numbering.
+        grid->setCurrentCell(0, 1);
+        child->findChild<QAction *>(QStringLiteral("actnDangerGradeAdd"))->trigger();
+        child->findChild<QAction *>(QStringLiteral("actnDangerGradeAdd"))->trigger();
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->item(2, 0)->text(), QStringLiteral("3"));
+        QVERIFY(child->Modified);
+        grid->setCurrentCell(0, 1);
+        child->findChild<QAction *>(QStringLiteral("actnDangerGradeDel"))->trigger();
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("1"));
+
+        // The chooser lists real clauses for the row's part and structure.
+        grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("承重结构")));
+        grid->setItem(0, 2, new QTableWidgetItem(QStringLiteral("墙")));
+        grid->setItem(0, 3, new QTableWidgetItem(QStringLiteral("砌体")));
+        grid->setItem(0, 4, new QTableWidgetItem(QStringLiteral("10")));
+        grid->setItem(0, 5, new QTableWidgetItem(QStringLiteral("3")));
+        grid->setCurrentCell(0, 6);
+        auto *chooser = child->findChild<QTreeWidget *>(QStringLiteral("ListView2"));
+        QVERIFY(chooser->topLevelItemCount() > 0);
+        QVERIFY(p.calls.isEmpty());
+
+        // The grade goes into Memo1 and a box captioned "计算结果".
+        form.command(QStringLiteral("actnRecordCalcu"))->trigger();
+        const QString memo = child->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText();
+        QVERIFY2(memo.contains(QStringLiteral("该房屋的危险性等级为")), qPrintable(memo));
+        QCOMPARE(p.calls.size(), 1);
+        QCOMPARE(p.calls.at(0).caption, QStringLiteral("计算结果"));
+
+        // Stored with the report, in one transaction.
+        form.command(QStringLiteral("Actn_FileSave"))->trigger();
+        QCOMPARE(queryValue(path, QStringLiteral("select count(*) from CalcuData where FileNo='R1'")).toInt(), 2);
+        QCOMPARE(queryValue(path, QStringLiteral("select ComponentTotal from CalcuData where PartNumber='1'")).toString(),
+                 QStringLiteral("10"));
     }
 
     void autoOpenAtStart_data()
