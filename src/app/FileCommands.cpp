@@ -20,7 +20,18 @@
 
 namespace {
 
-const QString DatabaseFilter = QStringLiteral("房屋安全鉴定数据库 *.had (*.had)");
+// The file dialogs of the database commands all list report databases only.
+Prompter::FileRequest databaseRequest(const QString &title, const QString &directory, const QString &fileName)
+{
+    Prompter::FileRequest r;
+    r.title = title;
+    r.directory = directory;
+    r.fileName = fileName;
+    r.filter = QStringLiteral("房屋安全鉴定数据库 *.had (*.had)");
+    r.defaultSuffix = QStringLiteral("had");
+    r.confirmOverwrite = false; // the commands ask themselves
+    return r;
+}
 
 } // namespace
 
@@ -128,14 +139,8 @@ void TMainForm::createFileCommands()
     });
 
     connect(command(QStringLiteral("Actn_FileNew")), &QAction::triggered, this, [this] {
-        Prompter::FileRequest r;
-        r.title = QStringLiteral("保存新数据库为");
-        r.directory = m_appDir + QStringLiteral("/Data");
-        r.fileName = lastSaveName;
-        r.filter = DatabaseFilter;
-        r.defaultSuffix = QStringLiteral("had");
-        r.confirmOverwrite = false;
-        const QString path = prompter().saveFileName(r);
+        const QString path = prompter().saveFileName(
+            databaseRequest(QStringLiteral("保存新数据库为"), m_appDir + QStringLiteral("/Data"), lastSaveName));
         if (path.isEmpty())
             return;
         lastSaveName = path;
@@ -145,13 +150,8 @@ void TMainForm::createFileCommands()
             OpenDatabaseWindow(path);
     });
     connect(command(QStringLiteral("Actn_FileOpen")), &QAction::triggered, this, [this] {
-        Prompter::FileRequest r;
-        r.title = QStringLiteral("打开房屋安全鉴定数据库");
-        r.directory = m_appDir + QStringLiteral("/Data");
-        r.fileName = lastOpenName;
-        r.filter = DatabaseFilter;
-        r.defaultSuffix = QStringLiteral("had");
-        const QString path = prompter().openFileName(r);
+        const QString path = prompter().openFileName(
+            databaseRequest(QStringLiteral("打开房屋安全鉴定数据库"), m_appDir + QStringLiteral("/Data"), lastOpenName));
         if (path.isEmpty())
             return;
         lastOpenName = path;
@@ -170,14 +170,8 @@ void TMainForm::createFileCommands()
         if (!child)
             return;
         guarded([&] {
-            Prompter::FileRequest r;
-            r.title = QStringLiteral("另存为");
-            r.directory = m_appDir + QStringLiteral("/Backup");
-            r.fileName = QFileInfo(child->DatabasePath).fileName();
-            r.filter = DatabaseFilter;
-            r.defaultSuffix = QStringLiteral("had");
-            r.confirmOverwrite = false;
-            const QString chosen = prompter().saveFileName(r);
+            const QString chosen = prompter().saveFileName(databaseRequest(
+                QStringLiteral("另存为"), m_appDir + QStringLiteral("/Backup"), QFileInfo(child->DatabasePath).fileName()));
             if (chosen.isEmpty())
                 return;
             const QFileInfo info(chosen);

@@ -204,36 +204,22 @@ void TMainForm::createCommands()
         command(S(name))->setChecked(true);
 
     // Text editing on the focused field.
-    connect(command(S("EditUndo1")), &QAction::triggered, this, [] {
-        QWidget *w = QApplication::focusWidget();
-        if (auto *e = lineEditOf(w)) e->undo();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) p->undo();
-        else if (auto *t = qobject_cast<QTextEdit *>(w)) t->undo();
-    });
-    connect(command(S("EditCut1")), &QAction::triggered, this, [] {
-        QWidget *w = QApplication::focusWidget();
-        if (auto *e = lineEditOf(w)) e->cut();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) p->cut();
-        else if (auto *t = qobject_cast<QTextEdit *>(w)) t->cut();
-    });
-    connect(command(S("EditCopy1")), &QAction::triggered, this, [] {
-        QWidget *w = QApplication::focusWidget();
-        if (auto *e = lineEditOf(w)) e->copy();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) p->copy();
-        else if (auto *t = qobject_cast<QTextEdit *>(w)) t->copy();
-    });
-    connect(command(S("EditPaste1")), &QAction::triggered, this, [] {
-        QWidget *w = QApplication::focusWidget();
-        if (auto *e = lineEditOf(w)) e->paste();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) p->paste();
-        else if (auto *t = qobject_cast<QTextEdit *>(w)) t->paste();
-    });
-    connect(command(S("EditSelectAll1")), &QAction::triggered, this, [] {
-        QWidget *w = QApplication::focusWidget();
-        if (auto *e = lineEditOf(w)) e->selectAll();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) p->selectAll();
-        else if (auto *t = qobject_cast<QTextEdit *>(w)) t->selectAll();
-    });
+    const auto onFocusedText = [this](const char *name, auto line, auto plain, auto rich) {
+        connect(command(QString::fromLatin1(name)), &QAction::triggered, this, [=] {
+            QWidget *w = QApplication::focusWidget();
+            if (auto *e = lineEditOf(w))
+                (e->*line)();
+            else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+                (p->*plain)();
+            else if (auto *t = qobject_cast<QTextEdit *>(w))
+                (t->*rich)();
+        });
+    };
+    onFocusedText("EditUndo1", &QLineEdit::undo, &QPlainTextEdit::undo, &QTextEdit::undo);
+    onFocusedText("EditCut1", &QLineEdit::cut, &QPlainTextEdit::cut, &QTextEdit::cut);
+    onFocusedText("EditCopy1", &QLineEdit::copy, &QPlainTextEdit::copy, &QTextEdit::copy);
+    onFocusedText("EditPaste1", &QLineEdit::paste, &QPlainTextEdit::paste, &QTextEdit::paste);
+    onFocusedText("EditSelectAll1", &QLineEdit::selectAll, &QPlainTextEdit::selectAll, &QTextEdit::selectAll);
 
     // View
     connect(command(S("Actn_ViewTools")), &QAction::triggered, this, [this] {

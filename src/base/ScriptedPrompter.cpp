@@ -23,24 +23,24 @@ Prompter::Button ScriptedPrompter::message(const QString &caption, const QString
     return defaultButton != NoButton ? defaultButton : Ok;
 }
 
-QString ScriptedPrompter::openFileName(const FileRequest &request)
+QString ScriptedPrompter::fileDialog(const QString &kind, const FileRequest &request)
 {
     Call c;
-    c.kind = QStringLiteral("open");
+    c.kind = kind;
     c.text = request.title;
     c.file = request;
     calls.append(c);
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
+QString ScriptedPrompter::openFileName(const FileRequest &request)
+{
+    return fileDialog(QStringLiteral("open"), request);
+}
+
 QString ScriptedPrompter::saveFileName(const FileRequest &request)
 {
-    Call c;
-    c.kind = QStringLiteral("save");
-    c.text = request.title;
-    c.file = request;
-    calls.append(c);
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    return fileDialog(QStringLiteral("save"), request);
 }
 
 QStringList ScriptedPrompter::messageTexts() const

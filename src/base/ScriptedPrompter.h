@@ -39,5 +39,6 @@ public:
     void clear() { calls.clear(); }
 
 private:
+    QString fileDialog(const QString &kind, const FileRequest &request);
     Prompter *m_previous;
 };
