@@ -92,6 +92,7 @@ void TMainForm::InitMainWindow()
     createCommands();
     createMenus();
     createToolBar();
+    createLinkLabels();
     createFileCommands();
     createViewCommands();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -362,8 +363,16 @@ void TMainForm::createMenus()
     menu("Help1", "帮助(&H)", "帮助",
          {"actnHelpManual", nullptr, "HelpEmail", nullptr, "actnHelpProductsList", nullptr, "HelpAbout1"});
 
-    // The two link labels at the right of the menu band.
-    auto *links = new QWidget(bar);
+}
+
+void TMainForm::createLinkLabels()
+{
+    // At the right end of the tool bar: the menu bar's corner belongs to a maximised report
+    // window's buttons.
+    auto *spacer = new QWidget(m_toolBar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(spacer);
+    auto *links = new QWidget(m_toolBar);
     auto *layout = new QHBoxLayout(links);
     layout->setContentsMargins(4, 0, 8, 0);
     layout->setSpacing(16);
@@ -379,7 +388,7 @@ void TMainForm::createMenus()
     };
     link("LabelProducts", "产品列表", "actnHelpProductsList");
     link("LabelEmail", "有意见或建议请给我们写信", "HelpEmail");
-    bar->setCornerWidget(links, Qt::TopRightCorner);
+    m_toolBar->addWidget(links);
 }
 
 void TMainForm::createToolBar()

@@ -53,6 +53,7 @@ private:
     void createCommands();
     void createMenus();
     void createToolBar();
+    void createLinkLabels();
     void FormShow();
     void AutoOpenDatabase();
     bool FormCloseQuery();
