@@ -100,9 +100,4 @@ QString toStorage(const QDateTime &dt)
     return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-std::optional<QDateTime> fromStorage(const QString &text, int currentYear)
-{
-    return parse(text, currentYear);
-}
-
 } // namespace datetext

@@ -29,8 +29,7 @@ int completeYear(int year, int currentYear);
 // completeYear. Returns nothing for a text that is no date.
 std::optional<QDateTime> parse(const QString &text, int currentYear);
 
-// The form in which dates are stored in a report database.
+// The form in which dates are stored in a report database (read back with parse).
 QString toStorage(const QDateTime &dt);
-std::optional<QDateTime> fromStorage(const QString &text, int currentYear);
 
 } // namespace datetext
