@@ -183,6 +183,27 @@ void TMainForm::createFileCommands()
 
 void TMainForm::createViewCommands()
 {
+    // Record commands act on the active report window.
+    const auto onChild = [this](const char *name, void (TfrmChildWin::*work)()) {
+        connect(command(QString::fromLatin1(name)), &QAction::triggered, this, [this, work] {
+            if (TfrmChildWin *child = activeChild())
+                (child->*work)();
+        });
+    };
+    onChild("Actn_RecordAppend", &TfrmChildWin::RecordAppend);
+    onChild("Actn_RecordInsert", &TfrmChildWin::RecordInsert);
+    onChild("Actn_RecordDelete", &TfrmChildWin::RecordDelete);
+    const std::pair<const char *, TfrmChildWin::Move> moves[] = {
+        {"Actn_RecordFirst", TfrmChildWin::Move::First}, {"Actn_RecordPrior", TfrmChildWin::Move::Prior},
+        {"Actn_RecordNext", TfrmChildWin::Move::Next}, {"Actn_RecordLast", TfrmChildWin::Move::Last}};
+    for (const auto &[name, move] : moves) {
+        const TfrmChildWin::Move m = move;
+        connect(command(QString::fromLatin1(name)), &QAction::triggered, this, [this, m] {
+            if (TfrmChildWin *child = activeChild())
+                child->RecordMove(m);
+        });
+    }
+
     connect(command(QStringLiteral("actnBrowser")), &QAction::triggered, this, [this](bool checked) {
         if (TfrmChildWin *child = activeChild())
             child->leftPanel()->setVisible(checked);

@@ -14,6 +14,7 @@
 #include "IniFile.h"
 #include "PageSettings.h"
 #include "Prompter.h"
+#include "ReportListModel.h"
 #include "ReportDatabase.h"
 #include "Sql.h"
 
@@ -24,6 +25,7 @@
 #include <QDateTimeEdit>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -198,12 +200,14 @@ void TfrmChildWin::FormCreate()
         }
     });
     attachChangeHandlers();
+    SetupReportList();
     if (ok) {
         guarded([&] {
+            FillReportList();
             m_reportQuery->first();
             RecordToForm(*m_reportQuery);
-            setGridRows(assess::LoadCalcuRows(m_reportQuery->database(),
-                                              m_reportQuery->text(QStringLiteral("FileNo"))));
+            loadCalcuRows();
+            selectCurrentEntry();
         });
     }
     showPage(0);
@@ -253,6 +257,18 @@ void TfrmChildWin::attachChangeHandlers()
     for (const Binding &b : Bindings) {
         if (b.kind == Kind::Mirror)
             mirror(S(b.control), S(b.copy));
+    }
+    // The list entry of the shown report follows the number, client, address and owner.
+    const std::pair<const char *, int> listed[] = {{"labedtFileNo", ReportListModel::FileNo},
+                                                   {"labedtClient1", ReportListModel::Client},
+                                                   {"labedtAddress1", ReportListModel::Address},
+                                                   {"labedtPropertyRightMan1", ReportListModel::PropertyRightMan}};
+    for (const auto &[name, column] : listed) {
+        const int c = column;
+        connect(edit(S(name)), &QLineEdit::textChanged, this, [this, c](const QString &text) {
+            if (!loading())
+                updateListEntry(c, text);
+        });
     }
     connect(picker(S("dtpickTrustDate1")), &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime &dt) {
         edit(S("labedtTrustDate2"))->setText(datetext::format(dt.date(), datetext::ChineseDate));
@@ -529,6 +545,12 @@ bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
+    case QEvent::KeyRelease:
+        if (watched == m_list && m_bound && m_list->currentIndex().isValid()) {
+            GoToReport(m_list->currentIndex().row());
+            return false;
+        }
+        break;
     case QEvent::FocusIn:
         if (watched == edit(S("labedtFileNo")))
             OldFileNo() = edit(S("labedtFileNo"))->text();
@@ -698,5 +720,162 @@ void TfrmChildWin::computeDangerGrade()
         const assess::DangerGrade result = assess::ComputeDangerGrade(gridRows());
         findChild<QPlainTextEdit *>(S("Memo1"))->setPlainText(result.memoLines().join(QLatin1Char('\n')));
         assess::announceDangerGrade(result);
+    });
+}
+
+void TfrmChildWin::updateListEntry(int column, const QString &text)
+{
+    if (m_listModel)
+        m_listModel->setEntryText(m_reportQuery->recNo() - 1, ReportListModel::Column(column), text);
+}
+
+void TfrmChildWin::loadCalcuRows()
+{
+    setGridRows(assess::LoadCalcuRows(m_reportQuery->database(), m_reportQuery->text(QStringLiteral("FileNo"))));
+}
+
+void TfrmChildWin::SetupReportList()
+{
+    if (!m_listModel) {
+        m_listModel = new ReportListModel(*m_reportQuery, this);
+        m_list->setModel(m_listModel);
+        m_list->setItemDelegate(new ReportListDelegate(m_list));
+        m_list->header()->resizeSection(ReportListModel::FileNo, 140);
+        m_list->header()->resizeSection(ReportListModel::Address, 150);
+        connect(m_list, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+            if (index.isValid())
+                GoToReport(index.row());
+        });
+        // PopupMenu1
+        m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        const char *const entries[] = {"Actn_RecordAppend", "Actn_RecordDelete", nullptr,
+                                       "Actn_RecordSaveAsTemplate", "Actn_RecordInstead", nullptr,
+                                       "Actn_RecordFirst", "Actn_RecordPrior", "Actn_RecordNext",
+                                       "Actn_RecordLast", nullptr, "actnRecordCalcu"};
+        for (const char *name : entries) {
+            if (!name) {
+                auto *sep = new QAction(m_list);
+                sep->setSeparator(true);
+                m_list->addAction(sep);
+            } else if (QAction *a = m_host ? m_host->command(S(name)) : nullptr) {
+                m_list->addAction(a);
+            }
+        }
+    }
+    m_listModel->fill();
+}
+
+void TfrmChildWin::FillReportList()
+{
+    if (m_reportQuery->state() == Dataset::State::Edit || m_reportQuery->state() == Dataset::State::Insert)
+        m_reportQuery->post(); // a pending row belongs in the list
+    m_listModel->fill();
+}
+
+void TfrmChildWin::selectCurrentEntry()
+{
+    m_listModel->shownRowChanged();
+    const QModelIndex index = m_listModel->index(m_reportQuery->recNo() - 1, 0);
+    if (!index.isValid())
+        return;
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->scrollTo(index);
+}
+
+void TfrmChildWin::GoToReport(int n)
+{
+    if (!m_bound)
+        return;
+    setUpdatesEnabled(false);
+    guarded([&] {
+        if (Modified)
+            storeReport();
+        if (Frm_DataModule().MoveToRecord(*m_reportQuery, n) && !m_reportQuery->eof()) {
+            RecordToForm(*m_reportQuery);
+            loadCalcuRows();
+        }
+        m_listModel->shownRowChanged();
+        Modified = false;
+    });
+    setUpdatesEnabled(true);
+    update();
+}
+
+void TfrmChildWin::RecordAppend()
+{
+    if (!m_bound)
+        return;
+    guarded([&] {
+        if (Modified)
+            storeReport();
+        Frm_DataModule().AppendReport(*m_reportQuery);
+        ClearForm();
+        setGridRows(assess::ClearCalcuTable());
+        // The blank form goes into the new row at once, with the blank table under its number.
+        storeReport();
+        FillReportList();
+        selectCurrentEntry();
+    });
+}
+
+void TfrmChildWin::RecordInsert()
+{
+    if (!m_bound)
+        return;
+    guarded([&] {
+        if (Modified)
+            assess::SaveCalcuRows(m_reportQuery->database(), edit(S("labedtFileNo"))->text(), gridRows());
+        RecordToForm(*m_reportQuery);
+    });
+}
+
+void TfrmChildWin::RecordDelete()
+{
+    if (!m_bound)
+        return;
+    guarded([&] {
+        if (Modified)
+            storeReport();
+        if (!Frm_DataModule().DeleteReport(*m_reportQuery))
+            return;
+        if (!m_reportQuery->isEmpty()) {
+            RecordToForm(*m_reportQuery);
+            loadCalcuRows();
+        }
+        FillReportList();
+        selectCurrentEntry();
+    });
+}
+
+void TfrmChildWin::RecordMove(Move move)
+{
+    if (!m_bound)
+        return;
+    if (m_listModel->rowCount() == 0) {
+        prompter().error(QStringLiteral("数据表已空，不能移动记录"));
+        return;
+    }
+    guarded([&] {
+        if (Modified)
+            FormToRecord(*m_reportQuery); // the move stores it; the grid is not stored here
+        switch (move) {
+        case Move::First:
+            Frm_DataModule().MoveFirst(*m_reportQuery);
+            break;
+        case Move::Prior:
+            Frm_DataModule().MovePrior(*m_reportQuery);
+            break;
+        case Move::Next:
+            Frm_DataModule().MoveNext(*m_reportQuery);
+            break;
+        case Move::Last:
+            Frm_DataModule().MoveLast(*m_reportQuery);
+            break;
+        }
+        selectCurrentEntry();
+        if (move != Move::Next || !m_reportQuery->eof()) {
+            RecordToForm(*m_reportQuery);
+            loadCalcuRows();
+        }
     });
 }

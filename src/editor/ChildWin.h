@@ -22,6 +22,7 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class QTreeView;
+class ReportListModel;
 class QTreeWidget;
 
 // What the report window needs of the main window.
@@ -80,6 +81,18 @@ public:
     QTableWidget *grid() const { return m_grid; }
     QTimer *autoSaveTimer() const { return m_timer; }
 
+    // The report list and the record commands.
+    enum class Move { First, Prior, Next, Last };
+    void SetupReportList();
+    void FillReportList();
+    void GoToReport(int n);
+    void RecordAppend();
+    void RecordInsert();
+    void RecordDelete();
+    void RecordMove(Move move);
+    QTreeView *reportListView() const { return m_list; }
+    ReportListModel *reportList() const { return m_listModel; }
+
     // Shows notebook page i and keeps the tab set in line.
     void showPage(int i);
 
@@ -112,6 +125,9 @@ private:
     void labedtFileNoExit();
     void installInputFilters();
     void wireCalculationTable();
+    void loadCalcuRows();
+    void selectCurrentEntry();
+    void updateListEntry(int column, const QString &text);
     void FillChooser();
     QString columnLabel(const QString &column) const;
 
@@ -133,6 +149,7 @@ private:
     QTableWidget *m_grid = nullptr;
     QTreeWidget *m_chooser = nullptr;
     QTreeView *m_list = nullptr;
+    ReportListModel *m_listModel = nullptr;
     QTimer *m_timer = nullptr;
 };
 

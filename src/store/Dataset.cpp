@@ -98,10 +98,19 @@ void Dataset::open()
 
     m_table = m.captured(1);
     m_rest = rest;
+    m_boundParams = params;
     m_columns = columns;
     m_ids = list;
     m_state = State::Browse;
     setPosition(m_ids.isEmpty() ? -1 : 0);
+}
+
+QSqlQuery Dataset::selectColumns(const QString &columns) const
+{
+    if (!isOpen())
+        throw AppError(QStringLiteral("数据集没有打开。"));
+    return sql::exec(database(), QStringLiteral("select rowid, %1 from %2%3").arg(columns, m_table, m_rest),
+                     m_boundParams);
 }
 
 void Dataset::close()
@@ -216,7 +225,7 @@ void Dataset::moveTo(int index)
     }
     const int target = qBound(0, index, m_ids.size() - 1);
     m_bof = target == 0 && index <= 0;
-    m_eof = index >= m_ids.size() - 1;
+    m_eof = index > m_ids.size() - 1; // past the last row, as a forward move would run
     setPosition(target);
 }
 

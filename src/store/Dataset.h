@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -88,6 +89,9 @@ public:
     void setInteger(const QString &name, int v) { setValue(name, v); }
     void setNull(const QString &name) { setValue(name, QVariant()); }
 
+    // The given columns (with the row id first) of every row the statement selects, for lists.
+    QSqlQuery selectColumns(const QString &columns) const;
+
     // Row id of the row at a 0-based position (for list models).
     qint64 rowIdAt(int index) const { return m_ids.at(index); }
     const QVector<qint64> &rowIds() const { return m_ids; }
@@ -105,6 +109,7 @@ private:
     QString m_table;
     QString m_rest; // the statement after the table name
     QVariantMap m_params;
+    QVariantMap m_boundParams; // the parameters the open statement uses
     QVector<Column> m_columns;
     QVector<qint64> m_ids;
     int m_pos = -1;
