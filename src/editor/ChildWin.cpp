@@ -762,7 +762,6 @@ void TfrmChildWin::SetupReportList()
             }
         }
     }
-    m_listModel->fill();
 }
 
 void TfrmChildWin::FillReportList()

@@ -16,16 +16,25 @@ void ReportListModel::fill()
     beginResetModel();
     m_rows.clear();
     if (m_dataset.isOpen() && !m_dataset.isEmpty()) {
-        // One query for all rows; entries follow the dataset's own order of row ids.
-        QHash<qint64, std::array<QString, ColumnCount>> byId;
-        byId.reserve(m_dataset.recordCount());
+        // One query for all rows. It selects in the dataset's order, so entries line up with the
+        // row ids; should another window have changed the table meanwhile, match them by id.
+        const QVector<qint64> &ids = m_dataset.rowIds();
         QSqlQuery q = m_dataset.selectColumns(QStringLiteral("FileNo, Address, PropertyRightMan, Client"));
-        while (q.next())
-            byId.insert(q.value(0).toLongLong(), {q.value(1).toString(), q.value(2).toString(),
-                                                  q.value(3).toString(), q.value(4).toString()});
-        m_rows.reserve(m_dataset.recordCount());
-        for (qint64 id : m_dataset.rowIds())
-            m_rows.append(byId.value(id));
+        QHash<qint64, std::array<QString, ColumnCount>> strays;
+        m_rows.reserve(ids.size());
+        while (q.next()) {
+            const qint64 id = q.value(0).toLongLong();
+            std::array<QString, ColumnCount> row{q.value(1).toString(), q.value(2).toString(),
+                                                 q.value(3).toString(), q.value(4).toString()};
+            if (strays.isEmpty() && m_rows.size() < ids.size() && ids.at(m_rows.size()) == id)
+                m_rows.append(std::move(row));
+            else
+                strays.insert(id, std::move(row));
+        }
+        if (!strays.isEmpty() || m_rows.size() != ids.size()) {
+            for (int i = m_rows.size(); i < ids.size(); ++i)
+                m_rows.append(strays.value(ids.at(i)));
+        }
     }
     m_highlighted = m_dataset.recNo() - 1;
     endResetModel();
