@@ -526,6 +526,8 @@ bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == m_grid && !key->text().isEmpty() && key->text().at(0).isPrint())
+            FillChooser();
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             break;
         if (qobject_cast<QPlainTextEdit *>(watched) || (watched->parent() && qobject_cast<QPlainTextEdit *>(watched->parent())))
@@ -552,6 +554,10 @@ bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::FocusIn:
+        if (watched == m_grid) {
+            Modified = true; // entering the table counts as an edit
+            FillChooser();
+        }
         if (watched == edit(S("labedtFileNo")))
             OldFileNo() = edit(S("labedtFileNo"))->text();
         if (auto *w = qobject_cast<QWidget *>(watched); w && m_panel2 && m_panel2->isAncestorOf(w))
@@ -666,8 +672,11 @@ void TfrmChildWin::wireCalculationTable()
         m_grid->addAction(sep);
         m_grid->addAction(m_host->command(S("actnRecordCalcu")));
     }
-    connect(m_grid, &QTableWidget::itemChanged, this, [this] { Modified = !loading(); });
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { FillChooser(); });
+    // The chooser is rebuilt when the grid is entered, clicked or typed in; after arrow-key moves
+    // it keeps what it showed, and a choice is written for the cell's own column.
+    connect(m_grid, &QTableWidget::itemChanged, this, [this] { Modified = true; });
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { FillChooser(); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { updateChooserHighlight(); });
     connect(m_chooser, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
         const int row = m_grid->currentRow();
         const int column = m_grid->currentColumn();
@@ -675,41 +684,54 @@ void TfrmChildWin::wireCalculationTable()
             return;
         const assess::ChooserEntry entry{item->text(0), item->text(1)};
         m_grid->setItem(row, column, new QTableWidgetItem(assess::choiceText(column, entry)));
-        FillChooser();
+        updateChooserHighlight();
     });
 }
 
 void TfrmChildWin::FillChooser()
 {
+    m_chooser->setUpdatesEnabled(false);
     m_chooser->clear();
     const int row = m_grid->currentRow();
     const int column = m_grid->currentColumn();
-    if (row < 0 || column < 0)
-        return;
     const assess::ChooserContent content = assess::chooserContent(column);
-    QList<assess::ChooserEntry> entries = content.entries;
-    if (column == assess::ColCorrespondingFileItem) {
-        const auto cell = [&](int c) { const QTableWidgetItem *i = m_grid->item(row, c); return i ? i->text() : QString(); };
-        guarded([&] { entries << assess::lookUpClauses(cell(assess::ColBldgConstitute), cell(assess::ColComponentStructure)); });
-    }
     m_chooser->setColumnCount(qMax(1, int(content.columns.size())));
     QStringList headings;
     for (const assess::ChooserColumn &c : content.columns)
         headings << c.heading;
     m_chooser->setHeaderLabels(headings);
     m_chooser->setHeaderHidden(headings.isEmpty());
-    const QTableWidgetItem *currentItem = m_grid->item(row, column);
-    const QString current = currentItem ? currentItem->text() : QString();
+    for (int c = 0; c < content.columns.size(); ++c)
+        m_chooser->setColumnWidth(c, content.columns.at(c).width);
+    QList<assess::ChooserEntry> entries = content.entries;
+    if (column == assess::ColCorrespondingFileItem && row >= 0) {
+        const auto cell = [&](int c) {
+            const QTableWidgetItem *i = m_grid->item(row, c);
+            return i ? i->text() : QString();
+        };
+        guarded([&] { entries << assess::lookUpClauses(cell(assess::ColBldgConstitute), cell(assess::ColComponentStructure)); });
+    }
     for (const assess::ChooserEntry &e : entries) {
         auto *item = new QTreeWidgetItem(m_chooser, {e.caption, e.text});
         item->setToolTip(1, e.text);
-        if (!current.isEmpty() && assess::choiceText(column, e) == current) {
-            // The entry that the cell holds now stands out in green.
-            for (int c = 0; c < 2; ++c) {
-                item->setBackground(c, QColor(0, 128, 0));
-                item->setForeground(c, Qt::white);
-            }
+        if (column == assess::ColCorrespondingFileItem)
             m_chooser->scrollToItem(item);
+    }
+    updateChooserHighlight();
+    m_chooser->setUpdatesEnabled(true);
+}
+
+void TfrmChildWin::updateChooserHighlight()
+{
+    const QTableWidgetItem *cell = m_grid->currentItem();
+    const QString current = cell ? cell->text() : QString();
+    for (int i = 0; i < m_chooser->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_chooser->topLevelItem(i);
+        // The entry whose caption is the current cell's text stands out white on green.
+        const bool mark = !current.isEmpty() && item->text(0) == current;
+        for (int c = 0; c < m_chooser->columnCount(); ++c) {
+            item->setBackground(c, mark ? QBrush(QColor(0, 128, 0)) : QBrush());
+            item->setForeground(c, mark ? QBrush(Qt::white) : QBrush());
         }
     }
 }

@@ -129,6 +129,7 @@ private:
     void selectCurrentEntry();
     void updateListEntry(int column, const QString &text);
     void FillChooser();
+    void updateChooserHighlight();
     QString columnLabel(const QString &column) const;
 
     ChildHost *m_host;

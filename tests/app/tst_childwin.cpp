@@ -382,9 +382,20 @@ private slots:
         grid->setItem(0, 4, new QTableWidgetItem(QStringLiteral("10")));
         grid->setItem(0, 5, new QTableWidgetItem(QStringLiteral("3")));
         grid->setCurrentCell(0, 6);
+        emit grid->cellClicked(0, 6);
         auto *chooser = child->findChild<QTreeWidget *>(QStringLiteral("ListView2"));
         QVERIFY(chooser->topLevelItemCount() > 0);
+        QCOMPARE(chooser->headerItem()->text(1), QStringLiteral("条文"));
         QVERIFY(p.calls.isEmpty());
+        // Choosing a clause writes its number; the entry then stands out in green.
+        QTreeWidgetItem *clause = chooser->topLevelItem(0);
+        emit chooser->itemClicked(clause, 1);
+        QCOMPARE(grid->item(0, 6)->text(), clause->text(0));
+        QCOMPARE(clause->background(0).color(), QColor(0, 128, 0));
+        // Counts offer nothing to choose.
+        grid->setCurrentCell(0, 4);
+        emit grid->cellClicked(0, 4);
+        QCOMPARE(chooser->topLevelItemCount(), 0);
 
         // The grade goes into Memo1 and a box captioned "计算结果".
         form.command(QStringLiteral("actnRecordCalcu"))->trigger();
@@ -398,6 +409,37 @@ private slots:
         QCOMPARE(queryValue(path, QStringLiteral("select count(*) from CalcuData where FileNo='R1'")).toInt(), 2);
         QCOMPARE(queryValue(path, QStringLiteral("select ComponentTotal from CalcuData where PartNumber='1'")).toString(),
                  QStringLiteral("10"));
+    }
+
+    void workedExampleGradesB()
+    {
+        ScriptedPrompter p;
+        TMainForm form(m_dir.path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        TfrmChildWin *child = open(form, makeDatabase(QStringLiteral("grade.had"), 1));
+        child->showPage(1);
+        QTableWidget *grid = child->grid();
+        QVERIFY(!child->Modified);
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        QVERIFY(child->Modified); // entering the table counts as an edit
+        const char *const rows[][5] = {{"地基基础", "基础", "", "10", "0"}, {"承重结构", "柱", "", "20", "3"},
+                                       {"承重结构", "墙段", "", "40", "2"}, {"承重结构", "板", "", "50", "5"},
+                                       {"围护结构", "围护构件", "", "30", "6"}};
+        grid->setRowCount(0);
+        for (const auto &r : rows) {
+            child->findChild<QAction *>(QStringLiteral("actnDangerGradeAdd"))->trigger();
+            for (int c = 0; c < 5; ++c)
+                grid->item(grid->rowCount() - 1, c + 1)->setText(QString::fromUtf8(r[c]));
+        }
+        form.command(QStringLiteral("actnRecordCalcu"))->trigger();
+        const QStringList memo = child->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(memo.size(), 7);
+        QCOMPARE(memo.at(1), QStringLiteral("承重结构中,危险构件的百分数＝9%; μa＝0.00, μb＝0.84, μc＝0.16, μd＝0.00"));
+        QCOMPARE(memo.at(6), QStringLiteral("综上所述,该房屋的危险性等级为B级"));
+        QCOMPARE(p.calls.size(), 1);
+        QVERIFY(p.calls.at(0).text.contains(QStringLiteral("B级")));
     }
 
     void autoOpenAtStart_data()
